@@ -1,0 +1,275 @@
+// The data grid: a table view over a dataset, columns declared as the window's table gives them,
+// the current row kept in step with the dataset's current row.
+#include "DataGrid.h"
+
+#include "Guard.h"
+#include "platform/Format.h"
+#include "platform/data/Dataset.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QStyledItemDelegate>
+
+namespace {
+
+bool isNumeric(FieldType t)
+{
+    return t == FieldType::Integer || t == FieldType::LargeInt || t == FieldType::Float || t == FieldType::Numeric;
+}
+
+class GridDelegate : public QStyledItemDelegate {
+public:
+    explicit GridDelegate(DataGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (grid_->drawHook() && index.column() < grid_->columns().size())
+            grid_->drawHook()(index.row() + 1, grid_->columns()[index.column()], *option);
+    }
+
+private:
+    DataGrid* grid_;
+};
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------
+// DatasetModel
+
+void DatasetModel::setDataset(Dataset* dataset)
+{
+    beginResetModel();
+    for (const auto& c : connections_) disconnect(c);
+    connections_.clear();
+    dataset_ = dataset;
+    if (dataset_) {
+        connections_ << connect(dataset_, &Dataset::rowsChanged, this, [this] {
+            beginResetModel();
+            resolveFields();
+            endResetModel();
+        });
+        connections_ << connect(dataset_, &Dataset::rowChanged, this, [this](int recNo) {
+            if (recNo >= 1 && recNo <= rowCount())
+                emit dataChanged(index(recNo - 1, 0), index(recNo - 1, columnCount() - 1));
+        });
+        connections_ << connect(dataset_, &QObject::destroyed, this, [this] {
+            beginResetModel();
+            dataset_ = nullptr;
+            connections_.clear();
+            endResetModel();
+        });
+    }
+    resolveFields();
+    endResetModel();
+}
+
+void DatasetModel::setColumns(const QList<GridColumn>& columns)
+{
+    beginResetModel();
+    columns_ = columns;
+    resolveFields();
+    endResetModel();
+}
+
+void DatasetModel::resolveFields()
+{
+    fieldIndex_.clear();
+    for (const GridColumn& c : columns_) fieldIndex_ << (dataset_ ? dataset_->fieldIndex(c.field) : -1);
+}
+
+int DatasetModel::rowCount(const QModelIndex& parent) const
+{
+    if (parent.isValid() || !dataset_ || !dataset_->active()) return 0;
+    return dataset_->recordCount();
+}
+
+int DatasetModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(columns_.size());
+}
+
+QString DatasetModel::displayText(int recNo, int column) const
+{
+    if (!dataset_ || column < 0 || column >= columns_.size()) return {};
+    const int f = fieldIndex_.value(column, -1);
+    if (f < 0) return {};
+    const QVariant v = dataset_->valueAt(recNo, f);
+    const FieldType type = dataset_->fieldType(f);
+    if (!columns_[column].displayFormat.isEmpty() && !v.isNull() && isNumeric(type)) {
+        double d = 0;
+        if (tryStrToFloat(v.toString(), d) || v.canConvert<double>()) return formatFloat(columns_[column].displayFormat, v.toDouble());
+    }
+    return Dataset::valueText(v, type);
+}
+
+QVariant DatasetModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || !dataset_) return {};
+    const int col = index.column();
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return displayText(index.row() + 1, col);
+    case Qt::TextAlignmentRole: {
+        const GridColumn& c = columns_[col];
+        if (c.alignment) return int(c.alignment | Qt::AlignVCenter);
+        const int f = fieldIndex_.value(col, -1);
+        const bool right = f >= 0 && isNumeric(dataset_->fieldType(f));
+        return int((right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    }
+    default:
+        return {};
+    }
+}
+
+QVariant DatasetModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= columns_.size()) return {};
+    const GridColumn& c = columns_[section];
+    switch (role) {
+    case Qt::DisplayRole:
+        return c.title;
+    case Qt::FontRole: {
+        QFont f;
+        f.setBold(c.titleBold);
+        return f;
+    }
+    case Qt::TextAlignmentRole:
+        return int(c.titleAlignment | Qt::AlignVCenter);
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags DatasetModel::flags(const QModelIndex& index) const
+{
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (editable_) f |= Qt::ItemIsEditable;
+    return f;
+}
+
+bool DatasetModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (role != Qt::EditRole || !dataset_ || !editable_) return false;
+    const int f = fieldIndex_.value(index.column(), -1);
+    if (f < 0) return false;
+    bool done = false;
+    ui::guarded([&] {
+        if (dataset_->recNo() != index.row() + 1) dataset_->setRecNo(index.row() + 1);
+        if (dataset_->state() == Dataset::State::Browse) dataset_->edit();
+        const QString text = value.toString().trimmed();
+        dataset_->field(f).setValue(text.isEmpty() ? QVariant() : QVariant(text));
+        done = true;
+    });
+    return done;
+}
+
+// ---------------------------------------------------------------------------------------------
+// DataGrid
+
+DataGrid::DataGrid(QWidget* parent) : QTableView(parent), model_(new DatasetModel(this))
+{
+    setModel(model_);
+    setItemDelegate(new GridDelegate(this));
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    verticalHeader()->setVisible(false);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setHighlightSections(false);
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] { syncFromDataset(); });
+}
+
+void DataGrid::setDataset(Dataset* dataset)
+{
+    if (dataset_) disconnect(dataset_, nullptr, this, nullptr);
+    dataset_ = dataset;
+    model_->setDataset(dataset);
+    if (dataset_) connect(dataset_, &Dataset::currentChanged, this, [this] { syncFromDataset(); });
+    applyColumnLayout();
+    syncFromDataset();
+}
+
+void DataGrid::setColumns(const QList<GridColumn>& columns)
+{
+    model_->setColumns(columns);
+    applyColumnLayout();
+}
+
+const QList<GridColumn>& DataGrid::columns() const { return model_->columns(); }
+
+int DataGrid::columnCount() const { return int(model_->columns().size()); }
+
+void DataGrid::applyColumnLayout()
+{
+    const auto& cols = model_->columns();
+    for (int i = 0; i < cols.size(); ++i) {
+        setColumnWidth(i, cols[i].width);
+        setColumnHidden(i, !cols[i].visible);
+    }
+}
+
+void DataGrid::setGridColumnWidth(int column, int width)
+{
+    model_->column(column).width = width;
+    setColumnWidth(column, width);
+}
+
+int DataGrid::gridColumnWidth(int column) const { return model_->columns().value(column).width; }
+
+void DataGrid::setGridColumnVisible(int column, bool visible)
+{
+    model_->column(column).visible = visible;
+    setColumnHidden(column, !visible);
+}
+
+bool DataGrid::gridColumnVisible(int column) const { return model_->columns().value(column).visible; }
+
+void DataGrid::setEditable(bool editable)
+{
+    editable_ = editable;
+    model_->setEditable(editable);
+    setEditTriggers(editable ? QAbstractItemView::AllEditTriggers : QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(editable ? QAbstractItemView::SelectItems : QAbstractItemView::SelectRows);
+}
+
+QString DataGrid::cellText(int recNo, int column) const { return model_->displayText(recNo, column); }
+
+void DataGrid::syncFromDataset()
+{
+    if (syncing_) return;
+    syncing_ = true;
+    const int row = dataset_ && dataset_->active() ? dataset_->recNo() - 1 : -1;
+    if (row >= 0 && row < model_->rowCount()) {
+        int col = currentIndex().isValid() ? currentIndex().column() : 0;
+        if (col < 0 || col >= model_->columnCount()) col = 0;
+        while (col < model_->columnCount() - 1 && isColumnHidden(col)) ++col;
+        setCurrentIndex(model_->index(row, col));
+        if (selectionBehavior() == QAbstractItemView::SelectRows) selectRow(row);
+        scrollTo(model_->index(row, col));
+    } else {
+        clearSelection();
+    }
+    syncing_ = false;
+}
+
+void DataGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    QTableView::currentChanged(current, previous);
+    if (syncing_ || !dataset_ || !current.isValid()) return;
+    if (current.row() + 1 != dataset_->recNo()) {
+        syncing_ = true;
+        ui::guarded([&] { dataset_->setRecNo(current.row() + 1); });
+        syncing_ = false;
+    }
+}
+
+void DataGrid::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QTableView::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton) emit dblClick();
+}

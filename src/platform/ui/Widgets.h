@@ -1,0 +1,72 @@
+// Small controls the windows share: key hooks, digit-only boxes, the lookup box, the date picker
+// with its close-up signal, and the hourglass cursor.
+#pragma once
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <functional>
+
+class Dataset;
+
+namespace ui {
+
+// Calls the hook for every key press on the widget before the widget sees it; a hook that returns
+// true consumes the key. Runs through the guard.
+void onKeyDown(QWidget* widget, std::function<bool(QKeyEvent*)> hook);
+
+// Accepts only the digits 0 to 9 and Backspace as typed characters (navigation and Delete keep
+// working); pasted text is held to digits too.
+void digitsOnly(QLineEdit* edit);
+
+// Sends one character to a widget as a typed key (Cyrillic included), as a user would type it.
+void typeText(QWidget* widget, const QString& text);
+
+// Shows the hourglass while it lives.
+class BusyCursor {
+public:
+    BusyCursor();
+    ~BusyCursor();
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+} // namespace ui
+
+// A drop-down that lists one field of a dataset and keys on another.
+class LookupCombo : public QComboBox {
+    Q_OBJECT
+public:
+    explicit LookupCombo(QWidget* parent = nullptr);
+
+    void setListSource(Dataset* dataset, const QString& keyField, const QString& listField);
+    // Key of the chosen entry; null when nothing is chosen.
+    QVariant keyValue() const;
+    // Chooses the entry with that key; nothing is chosen when no entry has it.
+    void setKeyValue(const QVariant& key);
+    void reload();
+
+protected:
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    Dataset* dataset_ = nullptr;
+    QString keyField_, listField_;
+    QVariant pendingKey_;
+};
+
+// A date picker whose calendar drops down; emits closeUp when the calendar closes.
+class DatePicker : public QDateEdit {
+    Q_OBJECT
+public:
+    explicit DatePicker(QWidget* parent = nullptr);
+
+signals:
+    void closeUp();
+    void enterPressed();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+};

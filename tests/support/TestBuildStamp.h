@@ -1,0 +1,4 @@
+// The build stamp the tests run with, settable per test case.
+#pragma once
+
+void setTestBuildStamp(const char* dateText, const char* timeText);
