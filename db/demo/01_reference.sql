@@ -1,4 +1,4 @@
--- Demo workshop, part 1: reference data. A metalwork shop making shelving,
+-- Demo workshop, reference data. A metalwork shop making shelving,
 -- cabinets, safes, workbenches, fences and parts: 40 workers in five
 -- departments, 8 nomenclature groups (one retired), 60 items, 20 operation
 -- kinds, an operation route per item with 1 to 3 norm rows per operation.

@@ -1,4 +1,4 @@
--- Demo workshop, part 2: the work of the last three months (from the first
+-- Demo workshop, the work of the last three months (from the first
 -- day of the month two months back up to and including today): shift
 -- records in shifts 1 to 3 and overtime, auxiliary works and average
 -- piecework, and the hours grid made from them. Dates are relative to the
