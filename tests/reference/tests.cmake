@@ -1,0 +1,1 @@
+# Test programs of this area.
