@@ -1,1 +1,1 @@
-# Test programs of this area.
+varnek_test(test_excel reports/test_excel.cpp)
