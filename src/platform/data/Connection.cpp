@@ -123,6 +123,11 @@ void Connection::open()
 {
     close();
     QMap<QString, QString> kw = libpqKeywords(connectionString_);
+    // A server given as a directory is the directory of the server's Unix socket; a relative one is
+    // taken from the current directory.
+    const QFileInfo hostDir(kw.value(QStringLiteral("host")));
+    if (!kw.value(QStringLiteral("host")).isEmpty() && hostDir.isDir())
+        kw.insert(QStringLiteral("host"), hostDir.absoluteFilePath());
     kw.insert(QStringLiteral("client_encoding"), QStringLiteral("UTF8"));
     kw.insert(QStringLiteral("connect_timeout"), QStringLiteral("10"));
     kw.insert(QStringLiteral("application_name"), QStringLiteral("varnek-erp"));
