@@ -10,6 +10,7 @@
 #include "core/Unit23.h"
 #include "db/Unit6.h"
 #include "platform/ui/DataGrid.h"
+#include "platform/ui/Widgets.h"
 #include "reports/Unit18.h"
 
 #include <QDir>
@@ -104,6 +105,11 @@ int main(int argc, char** argv)
         Form1->RadioButton4->setChecked(true);
         save(Form1, QStringLiteral("journal-overtime"));
         Form1->RadioButton1->setChecked(true);
+        // The last Saturday: the day-off box is checked.
+        Form1->DateT->setDate(Form1->DateT->date().addDays(-(Form1->DateT->date().dayOfWeek() % 7) - 1));
+        emit Form1->DateT->enterPressed();
+        save(Form1, QStringLiteral("journal-saturday"));
+        Form1->Button8->click();
         grabEditor(script, Form1->Button1, QStringLiteral("editor-add"));
         choosePaintingRecord();
         grabEditor(script, Form1->Button2, QStringLiteral("editor-change"));
