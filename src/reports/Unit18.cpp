@@ -32,15 +32,18 @@ TForm18::TForm18(QWidget* parent) : Form(parent)
     setObjectName(QStringLiteral("Form18"));
     setCaption(QStringLiteral("Отчеты (8)"));
 
+    // The group captions are bold, their contents regular.
     QFont bold = font();
     bold.setBold(true);
-    const QFont normal = font();
+    QFont normal = bold;
+    normal.setBold(false);
 
     RadioGroup1 = new RadioGroup(QStringLiteral("Вид продукции"), this);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
     RadioGroup1->setItems({QStringLiteral("Все"), QStringLiteral("Готовая продукция"), QStringLiteral("Заготовки")});
     RadioGroup1->setItemIndex(0);
     RadioGroup1->setFont(bold);
+    for (int i = 0; i < RadioGroup1->count(); ++i) RadioGroup1->button(i)->setFont(normal);
 
     GroupBox1 = new QGroupBox(QStringLiteral("Период отбора"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
