@@ -126,6 +126,9 @@ private slots:
         QCOMPARE(actionTexts(Form1->PopupMenu1->actions()), QStringList{"Копия"});
         QCOMPARE(Form1->PopupMenu1->actions()[0], Form1->N21);
         QCOMPARE(Form1->Button1->contextMenuPolicy(), Qt::CustomContextMenu);
+        emit Form1->Button1->customContextMenuRequested(QPoint(5, 5)); // right-click on "Добавить"
+        QVERIFY(Form1->PopupMenu1->isVisible());
+        Form1->PopupMenu1->hide();
 
         // Grid: the journal query of the shift, titles centred and bold, "prize" hidden.
         DataGrid* grid = Form1->DBGrid2;
