@@ -5,6 +5,7 @@
 #include "Unit11.h"
 #include "Unit23.h"
 #include "db/Unit6.h"
+#include "reports/Unit18.h"
 
 namespace {
 
@@ -27,12 +28,15 @@ bool CreateApplicationWindows(const QStringList& arguments)
     // TForm22, TForm24, TForm25, TForm26, TForm27, TForm29, TForm31, TForm30. Each window is added
     // at its place when it is built.
     create(Form11);
+    create(Form18);
     return true;
 }
 
 void DestroyApplicationWindows()
 {
     // Windows first (they hold datasets of the data module), the data module last.
+    delete Form18;
+    Form18 = nullptr;
     delete Form11;
     Form11 = nullptr;
     delete Form23;

@@ -5,12 +5,20 @@
 
 #include <QStringList>
 
+class Command;
+class DataGrid;
+class DatePicker;
 class QAction;
+class QCheckBox;
 class QMenu;
 class QMenuBar;
+class QPushButton;
+class QRadioButton;
+class QStyleOptionViewItem;
 class QTimer;
 class Query;
 class Table;
+struct GridColumn;
 
 class TForm1 : public Form {
     Q_OBJECT
@@ -33,6 +41,25 @@ public:
 
     QTimer* Timer1;
     Table* ver;
+
+    // The shift buttons ("Смена №1", "Смена №2", "Смена №3", "Переработка"), the date and the day off.
+    QRadioButton* RadioButton1;
+    QRadioButton* RadioButton2;
+    QRadioButton* RadioButton3;
+    QRadioButton* RadioButton4;
+    DatePicker* DateT;
+    QCheckBox* CBox1;
+    // The records of the date and shift: the grid shows the journal query of the current shift.
+    DataGrid* DBGrid2;
+    QPushButton* Button1; // "Добавить"; right-click opens PopupMenu1
+    QPushButton* Button2; // "Изменить"
+    QPushButton* Button3; // "Удалить"
+    QPushButton* Button8; // "Обновить"
+    QPushButton* Button5; // "Ср.сд./хоз. работы"
+    QPushButton* Button4; // "Выход"
+    QMenu* PopupMenu1;
+    QAction* N21;         // "Копия"
+    Command* updtOK;      // the acceptance mark of one record
 
     // Main menu: submenus and items (N2 "Справочники", N11 "Табель", N14 "Табель хоз. работ",
     // N15 "Табель ср. сдельная", N7 "Отчеты"; N5 "Выход").
@@ -73,9 +100,32 @@ public:
     void N17Click();
     void N23Click();
     void N10Click();
+    void N5Click();
+
+    // Journal actions.
+    void DateTChange();
+    void RadioButtonClick(int shift);
+    void CBox1Click();
+    void Button1Click();
+    void N21Click();
+    void Button2Click();
+    void Button3Click();
+    void Button8Click();
+    void Button5Click();
+    void Button4Click();
+    void DBGrid2DblClick();
+    void DBGrid2DrawColumnCell(int recNo, const GridColumn& column, QStyleOptionViewItem& option);
+
+protected:
+    void FormActivate() override;
 
 private:
     void FormCreate(const QStringList& arguments);
+    void CreateControls();
+    void CreateMainMenu();
+    QRadioButton* ShiftButton(int shift) const;
+    // Closes the four journal queries and opens them again for the date of DateT.
+    void ReopenJournal();
     bool FStarted = false;
 };
 

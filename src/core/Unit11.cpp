@@ -43,7 +43,7 @@ TForm11::TForm11(QWidget* parent) : Form(parent)
     normal.setBold(false);
 
     Edit1 = makeEdit(GroupBox1, "Edit1", true);
-    Edit1->setMinimumWidth(320);
+    Edit1->setMinimumWidth(420); // wide enough for a mark, an operation and a product kind
     Button3 = new QPushButton(QStringLiteral("..."), GroupBox1);
     Button3->setObjectName(QStringLiteral("Button3"));
     Edit2 = makeEdit(GroupBox1, "Edit2", true);

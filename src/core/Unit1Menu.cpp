@@ -3,6 +3,9 @@
 #include "Unit1.h"
 
 #include "db/Unit6.h"
+#include "platform/Clock.h"
+#include "platform/ui/Widgets.h"
+#include "reports/Unit18.h"
 
 // "Справочники" / "Рабочие": the worker list.
 void TForm1::N1Click() {}
@@ -43,5 +46,12 @@ void TForm1::N17Click() {}
 // "Табель" / "Общий табель ЗП": the payroll sheet.
 void TForm1::N23Click() {}
 
-// "Отчеты" / "Сводные отчеты": the summary reports window.
-void TForm1::N10Click() {}
+// "Отчеты" / "Сводные отчеты": the summary reports window, preset to the previous calendar month.
+void TForm1::N10Click()
+{
+    const QDate today = appclock::today();
+    const QDate monthStart(today.year(), today.month(), 1);
+    Form18->DTPicker1->setDate(monthStart.addMonths(-1));
+    Form18->DTPicker2->setDate(monthStart);
+    Form18->ShowModal();
+}

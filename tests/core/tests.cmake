@@ -1,3 +1,6 @@
 varnek_test(test_startup core/test_startup.cpp)
 target_compile_definitions(test_startup PRIVATE VARNEK_PROGRAM="$<TARGET_FILE:varnek-erp>")
 add_dependencies(test_startup varnek-erp)
+varnek_test(test_hours core/test_hours.cpp)
+varnek_test(test_login core/test_login.cpp)
+varnek_test(test_journal core/test_journal.cpp)

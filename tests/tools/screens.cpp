@@ -6,15 +6,25 @@
 #include "UiScript.h"
 #include "core/Startup.h"
 #include "core/Unit1.h"
+#include "core/Unit11.h"
 #include "core/Unit23.h"
+#include "db/Unit6.h"
+#include "platform/ui/DataGrid.h"
+#include "platform/ui/Widgets.h"
+#include "reports/Unit18.h"
 
 #include <QDir>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
 QString g_out;
+QStringList g_arguments;
 
 void save(QWidget* w, const QString& name)
 {
@@ -22,6 +32,47 @@ void save(QWidget* w, const QString& name)
     const QString path = QDir(g_out).filePath(name + ".png");
     w->grab().save(path);
     std::printf("%s\n", qPrintable(path));
+}
+
+// Starts the windows, logs in with the code and runs the scene while the journal is shown.
+bool loginAs(const QString& code, const std::function<void(UiScript&)>& scene)
+{
+    UiScript script;
+    if (!CreateApplicationWindows(g_arguments)) {
+        std::fprintf(stderr, "cannot start: %s\n", qPrintable(script.messageTexts().join("; ")));
+        return false;
+    }
+    script.onModal(QStringLiteral("Form1"), [&](Form* journal) {
+        scene(script);
+        journal->close();
+    });
+    Form23->Edit1->setText(code);
+    Form23->Button1->click();
+    for (const QString& e : script.errors) std::fprintf(stderr, "%s: %s\n", qPrintable(code), qPrintable(e));
+    for (const QString& m : script.messageTexts()) std::fprintf(stderr, "%s: message %s\n", qPrintable(code), qPrintable(m));
+    DestroyApplicationWindows();
+    return true;
+}
+
+// Makes the first record of the shown shift whose operation is a painting one current.
+void choosePaintingRecord()
+{
+    Dataset* q = Form1->DBGrid2->dataset();
+    for (int r = 1; r <= q->recordCount(); ++r) {
+        q->setRecNo(r);
+        if (q->fieldByName(QStringLiteral("vid")).asString().toUpper().contains(QStringLiteral("КРАСКА"))) return;
+    }
+    q->first();
+}
+
+// Shows the editor from a journal button and grabs it.
+void grabEditor(UiScript& script, QPushButton* button, const QString& name)
+{
+    script.onModal(QStringLiteral("Form11"), [name](Form* editor) {
+        save(editor, name);
+        editor->reject();
+    });
+    button->click();
 }
 
 } // namespace
@@ -38,12 +89,55 @@ int main(int argc, char** argv)
     }
     g_out = QString::fromLocal8Bit(argv[3]);
     QDir().mkpath(g_out);
-    UiScript script;
-    if (!CreateApplicationWindows({QStringLiteral("varnek-erp"), QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2])})) {
-        std::fprintf(stderr, "cannot start: %s\n", qPrintable(script.messageTexts().join("; ")));
-        return 1;
+    g_arguments = {QStringLiteral("varnek-erp"), QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2])};
+    {
+        UiScript script;
+        if (!CreateApplicationWindows(g_arguments)) {
+            std::fprintf(stderr, "cannot start: %s\n", qPrintable(script.messageTexts().join("; ")));
+            return 1;
+        }
+        save(Form23, QStringLiteral("login"));
+        DestroyApplicationWindows();
     }
-    save(Form23, QStringLiteral("login"));
-    DestroyApplicationWindows();
+
+    const bool ok = loginAs(QStringLiteral("5829"), [](UiScript& script) {
+        save(Form1, QStringLiteral("journal-administrator"));
+        Form1->RadioButton4->setChecked(true);
+        save(Form1, QStringLiteral("journal-overtime"));
+        Form1->RadioButton1->setChecked(true);
+        // The last Saturday: the day-off box is checked.
+        Form1->DateT->setDate(Form1->DateT->date().addDays(-(Form1->DateT->date().dayOfWeek() % 7) - 1));
+        emit Form1->DateT->enterPressed();
+        save(Form1, QStringLiteral("journal-saturday"));
+        Form1->Button8->click();
+        grabEditor(script, Form1->Button1, QStringLiteral("editor-add"));
+        choosePaintingRecord();
+        grabEditor(script, Form1->Button2, QStringLiteral("editor-change"));
+        Form1->DBGrid2->dataset()->first();
+        grabEditor(script, Form1->Button2, QStringLiteral("editor-change-first"));
+        script.onModal(QStringLiteral("Form18"), [](Form* reports) {
+            save(reports, QStringLiteral("reports-administrator"));
+            reports->close();
+        });
+        Form1->N10->trigger();
+    });
+    if (!ok) return 1;
+    loginAs(QStringLiteral("planer"), [](UiScript&) { save(Form1, QStringLiteral("journal-planner")); });
+    loginAs(QStringLiteral("vostrel"), [](UiScript& script) {
+        save(Form1, QStringLiteral("journal-shift-leader"));
+        script.onModal(QStringLiteral("Form18"), [](Form* reports) {
+            save(reports, QStringLiteral("reports-shift-leader"));
+            reports->close();
+        });
+        Form1->N10->trigger();
+    });
+    loginAs(QStringLiteral("kordo"), [](UiScript& script) {
+        save(Form1, QStringLiteral("journal-storekeeper"));
+        script.onModal(QStringLiteral("Form18"), [](Form* reports) {
+            save(reports, QStringLiteral("reports-storekeeper"));
+            reports->close();
+        });
+        Form1->N10->trigger();
+    });
     return 0;
 }

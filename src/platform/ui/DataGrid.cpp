@@ -101,7 +101,12 @@ QString DatasetModel::displayText(int recNo, int column) const
         double d = 0;
         if (tryStrToFloat(v.toString(), d) || v.canConvert<double>()) return formatFloat(columns_[column].displayFormat, v.toDouble());
     }
-    return Dataset::valueText(v, type);
+    QString text = Dataset::valueText(v, type);
+    // A fixed-length text comes back padded with blanks; the pad is not part of what the grid shows.
+    if (type == FieldType::FixedChar) {
+        while (text.endsWith(QLatin1Char(' '))) text.chop(1);
+    }
+    return text;
 }
 
 QVariant DatasetModel::data(const QModelIndex& index, int role) const
