@@ -225,3 +225,28 @@ ResultSet Connection::exec(const QString& sql, const QList<QVariant>& params)
     PQclear(res);
     return out;
 }
+
+// ---------------------------------------------------------------------------------------------
+
+Transaction::Transaction(Connection* connection) : connection_(connection)
+{
+    connection_->exec(QStringLiteral("BEGIN"));
+    open_ = true;
+}
+
+Transaction::~Transaction()
+{
+    if (!open_) return;
+    try {
+        connection_->exec(QStringLiteral("ROLLBACK"));
+    } catch (...) {
+        // The connection is gone; the server has rolled back on its own.
+    }
+}
+
+void Transaction::commit()
+{
+    if (!open_) return;
+    open_ = false;
+    connection_->exec(QStringLiteral("COMMIT"));
+}

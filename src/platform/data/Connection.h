@@ -51,3 +51,19 @@ private:
     QString connectionString_;
     pg_conn* conn_ = nullptr;
 };
+
+// Statements run between its start and commit() form one unit: a failure before commit() (the
+// object going out of scope) rolls every one of them back, so the data stays as it was.
+class Transaction {
+public:
+    explicit Transaction(Connection* connection);
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+
+    void commit();
+
+private:
+    Connection* connection_;
+    bool open_ = false;
+};
