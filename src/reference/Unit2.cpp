@@ -94,7 +94,7 @@ void TForm2::FormActivate() { Edit1->setFocus(); }
 // The wheel steps through the list of the lookup box that has the focus, as its arrow keys do.
 void TForm2::wheelEvent(QWheelEvent* event)
 {
-    QWidget* focused = QApplication::focusWidget();
+    QWidget* focused = focusWidget();
     if (focused != LCB_department && focused != LCB_staffpos && focused != LCB_roles) {
         Form::wheelEvent(event);
         return;

@@ -82,8 +82,8 @@ void TForm26::ShowAsList()
 }
 
 // The picker offers the groups in use (typing into the search box offers every group); the
-// column "Не используется" is hidden and the window narrower meanwhile. A search text left from
-// the list is cleared first, so that the box and the list agree.
+// column "Не используется" is hidden and the window narrower meanwhile. The search box is cleared
+// before and after, so that what it shows always agrees with the rows listed.
 void TForm26::ShowAsPicker()
 {
     Tag = 24;
@@ -100,6 +100,7 @@ void TForm26::ShowAsPicker()
     Button1->setVisible(true);
     Button2->setVisible(true);
     DBGrid1->setGridColumnVisible(1, true);
+    Edit1->clear();
     item->close();
     setFixedWidth(kListWidth);
     item->setFiltered(false);

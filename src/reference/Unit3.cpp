@@ -77,6 +77,9 @@ void TForm3::ShowAsPicker()
     ShowModal();
     DataModule6->Izdel->close();
     Button2->setDefault(false);
+    // The box goes away with its text, so that the list shown from the menu afterwards is not
+    // narrowed by a search the user can no longer see.
+    Edit1->clear();
     Edit1->setVisible(false);
 }
 

@@ -339,6 +339,11 @@ void DataGrid::currentChanged(const QModelIndex& current, const QModelIndex& pre
         syncing_ = true;
         ui::guarded([&] { dataset_->setRecNo(current.row() + 1); });
         syncing_ = false;
+        // A row the database refused to write keeps the dataset where it was; so does the grid.
+        if (current.row() + 1 != dataset_->recNo()) {
+            syncFromDataset();
+            return;
+        }
     }
     if (previous.isValid() && current.column() != previous.column()) {
         emit colExit();
@@ -348,6 +353,10 @@ void DataGrid::currentChanged(const QModelIndex& current, const QModelIndex& pre
 
 void DataGrid::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_Escape) {
+        event->ignore(); // never starts editing a cell; it belongs to the window
+        return;
+    }
     const bool atBottom = model_->rowCount() == 0 || currentIndex().row() == model_->rowCount() - 1;
     if (editable_ && dataset_ && dataset_->active() && event->key() == Qt::Key_Down
         && event->modifiers() == Qt::NoModifier && atBottom) {
