@@ -60,14 +60,22 @@ struct DayKey {
 // Two workstations recounting the same row at once must not both find it missing and insert it
 // twice: the count and the write run in one transaction that holds a lock on the row's key until
 // it ends. A failure rolls the transaction back, so the connection is ready for the next statement.
+// A caller that already has a transaction open (a delete of many records) keeps it: the lock is
+// then held until that transaction ends, and its owner commits or rolls back.
 template <class F>
 void inKeyTransaction(Query* control, const DayKey& key, F work)
 {
     Connection* db = control->connection();
+    const QString lock = QStringLiteral("select pg_advisory_xact_lock(hashtextextended('accounts_dep.h_tabel %1 %2 %3 %4', 0))")
+                             .arg(key.W, key.S, key.m, key.y);
+    if (db->inTransaction()) {
+        db->exec(lock);
+        work();
+        return;
+    }
     db->exec(QStringLiteral("begin"));
     try {
-        db->exec(QStringLiteral("select pg_advisory_xact_lock(hashtextextended('accounts_dep.h_tabel %1 %2 %3 %4', 0))")
-                     .arg(key.W, key.S, key.m, key.y));
+        db->exec(lock);
         work();
         db->exec(QStringLiteral("commit"));
     } catch (...) {

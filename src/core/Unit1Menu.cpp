@@ -6,21 +6,25 @@
 #include "platform/Clock.h"
 #include "platform/ui/Widgets.h"
 #include "reports/Unit18.h"
+#include "reference/Unit26.h"
+#include "reference/Unit3.h"
+#include "reference/Unit5.h"
+#include "reference/Unit8.h"
 
 // "Справочники" / "Рабочие": the worker list.
-void TForm1::N1Click() {}
+void TForm1::N1Click() { Form5->ShowAsList(); }
 
 // "Справочники" / "Изделия": the item list.
-void TForm1::N3Click() {}
+void TForm1::N3Click() { Form3->ShowAsList(); }
 
 // "Справочники" / "Цены": the prices list.
 void TForm1::N4Click() {}
 
 // "Справочники" / "Операции": the operation kind list.
-void TForm1::N6Click() {}
+void TForm1::N6Click() { Form8->ShowAsList(); }
 
 // "Справочники" / "Ном. группы": the nomenclature group list.
-void TForm1::N8Click() {}
+void TForm1::N8Click() { Form26->ShowAsList(); }
 
 // "Табель" / "Табель сделка": the piecework time sheet.
 void TForm1::N9Click() {}

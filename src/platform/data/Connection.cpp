@@ -157,6 +157,11 @@ void Connection::open()
     exec(QStringLiteral("SET DateStyle = 'ISO, DMY'"));
 }
 
+bool Connection::inTransaction() const
+{
+    return conn_ && PQtransactionStatus(conn_) != PQTRANS_IDLE;
+}
+
 void Connection::close()
 {
     if (conn_) {
@@ -229,4 +234,29 @@ ResultSet Connection::exec(const QString& sql, const QList<QVariant>& params)
     out.affected = QByteArray(PQcmdTuples(res)).toLongLong();
     PQclear(res);
     return out;
+}
+
+// ---------------------------------------------------------------------------------------------
+
+Transaction::Transaction(Connection* connection) : connection_(connection)
+{
+    connection_->exec(QStringLiteral("BEGIN"));
+    open_ = true;
+}
+
+Transaction::~Transaction()
+{
+    if (!open_) return;
+    try {
+        connection_->exec(QStringLiteral("ROLLBACK"));
+    } catch (...) {
+        // The connection is gone; the server has rolled back on its own.
+    }
+}
+
+void Transaction::commit()
+{
+    if (!open_) return;
+    open_ = false;
+    connection_->exec(QStringLiteral("COMMIT"));
 }

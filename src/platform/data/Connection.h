@@ -38,6 +38,8 @@ public:
     void open();
     void close();
     bool connected() const { return conn_ != nullptr; }
+    // True while an explicit transaction is open on the connection.
+    bool inTransaction() const;
 
     // Runs one statement with server-side parameters $1..$n given as texts (null QVariant = NULL).
     ResultSet exec(const QString& sql, const QList<QVariant>& params = {});
@@ -50,4 +52,20 @@ public:
 private:
     QString connectionString_;
     pg_conn* conn_ = nullptr;
+};
+
+// Statements run between its start and commit() form one unit: a failure before commit() (the
+// object going out of scope) rolls every one of them back, so the data stays as it was.
+class Transaction {
+public:
+    explicit Transaction(Connection* connection);
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+
+    void commit();
+
+private:
+    Connection* connection_;
+    bool open_ = false;
 };

@@ -400,7 +400,10 @@ void Dataset::checkWritable() const
 void Dataset::append()
 {
     checkWritable();
-    if (state_ == State::Edit || state_ == State::Insert) post();
+    if (state_ == State::Insert && !modified_)
+        cancel(); // a new row nobody typed into is dropped, not written empty
+    else if (state_ == State::Edit || state_ == State::Insert)
+        post();
     buffer_ = QList<QVariant>(fields_.size());
     changed_ = QList<bool>(fields_.size(), false);
     modified_ = false;
@@ -410,6 +413,8 @@ void Dataset::append()
     cur_ = int(visible_.size()) - 1;
     state_ = State::Insert;
     bof_ = eof_ = false;
+    emit newRecord();
+    modified_ = false;
     emit stateChanged();
     emit rowsChanged();
     emit currentChanged();

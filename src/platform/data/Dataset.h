@@ -102,6 +102,9 @@ public:
     static QString valueText(const QVariant& v, FieldType type);
 
 signals:
+    // A new row has been started (append); its handler sets the row's defaults. Values set there
+    // are written with the row but do not count as a change by the user.
+    void newRecord();
     void rowsChanged();       // rows read, dropped, filtered, added or removed
     void rowChanged(int recNo); // values of one shown row changed
     void currentChanged();    // another row became current

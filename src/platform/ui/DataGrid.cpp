@@ -5,8 +5,12 @@
 #include "Guard.h"
 #include "platform/Format.h"
 #include "platform/data/Dataset.h"
+#include "platform/data/DbError.h"
+
+#include <cmath>
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
 
@@ -54,6 +58,8 @@ void DatasetModel::setDataset(Dataset* dataset)
             if (recNo >= 1 && recNo <= rowCount())
                 emit dataChanged(index(recNo - 1, 0), index(recNo - 1, columnCount() - 1));
         });
+        connections_ << connect(dataset_, &Dataset::currentChanged, this, [this] { indicatorChanged(); });
+        connections_ << connect(dataset_, &Dataset::stateChanged, this, [this] { indicatorChanged(); });
         connections_ << connect(dataset_, &QObject::destroyed, this, [this] {
             beginResetModel();
             dataset_ = nullptr;
@@ -129,9 +135,22 @@ QVariant DatasetModel::data(const QModelIndex& index, int role) const
     }
 }
 
+void DatasetModel::indicatorChanged()
+{
+    if (indicator_ && rowCount() > 0) emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
+}
+
 QVariant DatasetModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || section < 0 || section >= columns_.size()) return {};
+    if (orientation == Qt::Vertical) {
+        if (role != Qt::DisplayRole || !indicator_ || !dataset_ || section != dataset_->recNo() - 1) return {};
+        switch (dataset_->state()) {
+        case Dataset::State::Edit: return QStringLiteral("I");
+        case Dataset::State::Insert: return QStringLiteral("*");
+        default: return QStringLiteral("\u25BA");
+        }
+    }
+    if (section < 0 || section >= columns_.size()) return {};
     const GridColumn& c = columns_[section];
     switch (role) {
     case Qt::DisplayRole:
@@ -155,19 +174,40 @@ Qt::ItemFlags DatasetModel::flags(const QModelIndex& index) const
     return f;
 }
 
+QVariant DatasetModel::typedValue(int column, const QString& text) const
+{
+    const int f = fieldIndex_.value(column, -1);
+    if (text.isEmpty()) return QVariant();
+    const FieldType type = dataset_->fieldType(f);
+    if (!isNumeric(type)) return text;
+    const QString title = columns_[column].title.trimmed();
+    double d = 0;
+    const bool number = tryStrToFloat(text, d);
+    if (type == FieldType::Integer || type == FieldType::LargeInt) {
+        if (!number || d != std::trunc(d) || std::fabs(d) > 9.2e18)
+            throw DbError(QStringLiteral("'%1' - недопустимое целое значение поля '%2'").arg(text, title));
+        return QVariant(qlonglong(d));
+    }
+    if (!number) throw DbError(QStringLiteral("'%1' - недопустимое число в поле '%2'").arg(text, title));
+    return QVariant(d);
+}
+
 bool DatasetModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
     if (role != Qt::EditRole || !dataset_ || !editable_) return false;
     const int f = fieldIndex_.value(index.column(), -1);
     if (f < 0) return false;
+    // Unchanged text (a cell left without typing) changes nothing.
+    if (value.toString() == displayText(index.row() + 1, index.column())) return true;
     bool done = false;
     ui::guarded([&] {
+        const QVariant typed = typedValue(index.column(), value.toString().trimmed());
         if (dataset_->recNo() != index.row() + 1) dataset_->setRecNo(index.row() + 1);
         if (dataset_->state() == Dataset::State::Browse) dataset_->edit();
-        const QString text = value.toString().trimmed();
-        dataset_->field(f).setValue(text.isEmpty() ? QVariant() : QVariant(text));
+        dataset_->field(f).setValue(typed);
         done = true;
     });
+    if (!done) refused_ = true;
     return done;
 }
 
@@ -238,9 +278,37 @@ void DataGrid::setEditable(bool editable)
 {
     editable_ = editable;
     model_->setEditable(editable);
-    setEditTriggers(editable ? QAbstractItemView::AllEditTriggers : QAbstractItemView::NoEditTriggers);
+    // Typing, F2 or a double-click starts editing; moving to a cell only makes it current, so that
+    // the dataset may be re-read while the current cell changes.
+    setEditTriggers(editable ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                                   | QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked
+                             : QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(editable ? QAbstractItemView::SelectItems : QAbstractItemView::SelectRows);
 }
+
+bool DataGrid::commitEdit()
+{
+    model_->clearRefused();
+    if (state() != QAbstractItemView::EditingState) return true;
+    const auto editors = viewport()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* editor : editors) {
+        if (editor->isHidden()) continue;
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+    return !model_->refused();
+}
+
+void DataGrid::setRowIndicator(bool on)
+{
+    model_->setRowIndicator(on);
+    verticalHeader()->setVisible(on);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumWidth(on ? 14 : 0);
+    verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+}
+
+bool DataGrid::rowIndicator() const { return model_->rowIndicator(); }
 
 QString DataGrid::cellText(int recNo, int column) const { return model_->displayText(recNo, column); }
 
@@ -250,7 +318,7 @@ void DataGrid::syncFromDataset()
     syncing_ = true;
     const int row = dataset_ && dataset_->active() ? dataset_->recNo() - 1 : -1;
     if (row >= 0 && row < model_->rowCount()) {
-        int col = currentIndex().isValid() ? currentIndex().column() : 0;
+        int col = currentIndex().isValid() ? currentIndex().column() : lastColumn_;
         if (col < 0 || col >= model_->columnCount()) col = 0;
         while (col < model_->columnCount() - 1 && isColumnHidden(col)) ++col;
         setCurrentIndex(model_->index(row, col));
@@ -265,12 +333,47 @@ void DataGrid::syncFromDataset()
 void DataGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous)
 {
     QTableView::currentChanged(current, previous);
+    if (current.isValid()) lastColumn_ = current.column();
     if (syncing_ || !dataset_ || !current.isValid()) return;
     if (current.row() + 1 != dataset_->recNo()) {
         syncing_ = true;
         ui::guarded([&] { dataset_->setRecNo(current.row() + 1); });
         syncing_ = false;
+        // A row the database refused to write keeps the dataset where it was; so does the grid.
+        if (current.row() + 1 != dataset_->recNo()) {
+            syncFromDataset();
+            return;
+        }
     }
+    if (previous.isValid() && current.column() != previous.column()) {
+        emit colExit();
+        emit colEnter();
+    }
+}
+
+void DataGrid::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        event->ignore(); // never starts editing a cell; it belongs to the window
+        return;
+    }
+    const bool atBottom = model_->rowCount() == 0 || currentIndex().row() == model_->rowCount() - 1;
+    if (editable_ && dataset_ && dataset_->active() && event->key() == Qt::Key_Down
+        && event->modifiers() == Qt::NoModifier && atBottom) {
+        // Below the last row a new row starts, unless the last row is a new one nobody typed into.
+        ui::guarded([&] {
+            if (dataset_->state() != Dataset::State::Insert || dataset_->modified()) dataset_->append();
+        });
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void DataGrid::focusInEvent(QFocusEvent* event)
+{
+    QTableView::focusInEvent(event);
+    emit colEnter();
 }
 
 void DataGrid::mouseDoubleClickEvent(QMouseEvent* event)
