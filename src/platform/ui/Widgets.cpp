@@ -201,6 +201,8 @@ bool DatePicker::eventFilter(QObject* watched, QEvent* event)
     return QDateEdit::eventFilter(watched, event);
 }
 
+bool DatePicker::focusNextPrevChild(bool next) { return QAbstractSpinBox::focusNextPrevChild(next); }
+
 void DatePicker::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) emit enterPressed();

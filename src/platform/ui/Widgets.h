@@ -77,4 +77,7 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Tab and Shift+Tab leave the picker for the next control of the window, as they leave any other
+    // control; day, month and year are reached with Left and Right, and changed with Up and Down.
+    bool focusNextPrevChild(bool next) override;
 };
