@@ -58,6 +58,10 @@ TForm4::TForm4(QWidget* parent) : Form(parent)
 {
     setObjectName(QStringLiteral("Form4"));
     setCaption(QStringLiteral("Цены (4)"));
+    // Tahoma 8, the size the grid's column widths were laid out for ("Цена (min)" in 74 points).
+    QFont f = font();
+    f.setPointSize(8);
+    setFont(f);
 
     Query* oper = DataModule6->Oper;
     DBGrid1 = reflist::makeGrid(this, "DBGrid1", oper,
