@@ -64,6 +64,37 @@ bool readRecordKey(const QString& id, int& worker, QDate& day, int& shift)
     return found;
 }
 
+// The values of the record being saved as its statements write them; id only for a change.
+struct RecordTexts {
+    bool add = true;
+    QString W, I, O, S, P, Q, B, H, C, date, today, id;
+};
+
+// Counts the records with the same worker, operation, item, date, shift and colour (for a change,
+// other than the record itself).
+QString duplicateCheck(const RecordTexts& r)
+{
+    const QString check = QStringLiteral("select count(id) as cnt from accounts_dep.SMENA where w_id=%1 and o_id=%2 and i_id=%3 "
+                                         "and data=to_date('%4', 'DD.MM.YYYY') and smena=%5")
+                              .arg(r.W, r.O, r.I, r.date, r.S);
+    return check + (r.add ? QStringLiteral(" and color=%1").arg(r.C) : QStringLiteral(" and id<>%1 and color=%2").arg(r.id, r.C));
+}
+
+// A new record is not accepted; a change keeps the record's acceptance and marks it entered today.
+QString saveStatement(const RecordTexts& r)
+{
+    if (r.add)
+        return QStringLiteral("insert into accounts_dep.SMENA(w_id, i_id, o_id, cena, kol_vo, brak, data, smena, color, "
+                              "time, vvod,ok, prize, id_doc, id_doc_item, f_gds_qty_use, id_gds_use, id_cons_use) "
+                              "values(%1, %2, %3, %4,%5, %6, to_date('%7', 'DD.MM.YYYY HH24:MI:SS'), %8, %9, %10, "
+                              "'%11', 'no', 0, 0, 0, 0, 0, 0)")
+            .arg(r.W, r.I, r.O, r.P, r.Q, r.B, r.date, r.S, r.C, r.H, r.today);
+    return QStringLiteral("update accounts_dep.SMENA set w_id=%1, i_id=%2, o_id=%3, cena=%4, kol_vo=%5, brak=%6, "
+                          "data=to_date('%7', 'DD.MM.YYYY'), smena=%8, color=%9, time=%10, vvod='%11', prize=0, "
+                          "id_doc=0, id_doc_item=0, f_gds_qty_use=0, id_gds_use=0, id_cons_use=0 where id=%12")
+        .arg(r.W, r.I, r.O, r.P, r.Q, r.B, r.date, r.S, r.C, r.H, r.today, r.id);
+}
+
 } // namespace
 
 TForm11::TForm11(QWidget* parent) : Form(parent)
@@ -274,9 +305,8 @@ bool TForm11::ReadNumbers(QList<long long>& values) const
 }
 
 // "Запись": the record is checked, refused when the same worker, operation, item, date, shift and
-// colour are already entered, and written; the hours of its day are recounted (for a changed record
-// also the day it left) in the same transaction, so that a refusal leaves records and hours as they
-// were. The journal is read again on its row, and the editor closes.
+// colour are already entered, and written; the journal is read again on its row, and the editor
+// closes.
 void TForm11::Button1Click()
 {
     if (!FieldsComplete()) {
@@ -285,68 +315,58 @@ void TForm11::Button1Click()
     }
     QList<long long> numbers;
     if (!ReadNumbers(numbers)) return;
-
     const int shift = Form1->FShift;
     Query* journal = DataModule6->SmenaQuery(shift);
     const bool add = Tag == 1 || Tag == 3;
-    QString id;
-    if (!add) {
-        if (!journal->active() || journal->isEmpty()) return;
-        id = sqltext::integer(journal->fieldByName(QStringLiteral("id")).asLargeInt());
-    }
-    const QDate day = DTimeP->date();
-    const QString W = sqltext::integer(FWorkerId), I = sqltext::integer(FItemId), O = sqltext::integer(FOperId);
-    const QString S = sqltext::integer(shift);
-    const QString P = floatToSqlText(roundHalfEven(FPrice, 4));
-    const QString Q = sqltext::integer(numbers[0]), B = sqltext::integer(numbers[1]);
-    const QString H = sqltext::integer(numbers[2]), C = sqltext::integer(numbers[3]);
-    const QString date = sqltext::date(day), today = sqltext::date(appclock::today());
+    if (!add && (!journal->active() || journal->isEmpty())) return;
 
-    QString check = QStringLiteral("select count(id) as cnt from accounts_dep.SMENA where w_id=%1 and o_id=%2 and i_id=%3 "
-                                   "and data=to_date('%4', 'DD.MM.YYYY') and smena=%5")
-                        .arg(W, O, I, date, S);
-    check += add ? QStringLiteral(" and color=%1").arg(C) : QStringLiteral(" and id<>%1 and color=%2").arg(id, C);
-    if (DataModule6->CheckDuplicate(check, QStringLiteral("Позиция с такими параметрами уже заведена!"))) return;
+    RecordTexts r;
+    r.add = add;
+    r.W = sqltext::integer(FWorkerId);
+    r.I = sqltext::integer(FItemId);
+    r.O = sqltext::integer(FOperId);
+    r.S = sqltext::integer(shift);
+    r.P = floatToSqlText(roundHalfEven(FPrice, 4)); // a point whatever the separator
+    r.Q = sqltext::integer(numbers[0]);
+    r.B = sqltext::integer(numbers[1]);
+    r.H = sqltext::integer(numbers[2]);
+    r.C = sqltext::integer(numbers[3]);
+    r.date = sqltext::date(DTimeP->date());
+    r.today = sqltext::date(appclock::today());
+    if (!add) r.id = sqltext::integer(journal->fieldByName(QStringLiteral("id")).asLargeInt());
+    if (DataModule6->CheckDuplicate(duplicateCheck(r), QStringLiteral("Позиция с такими параметрами уже заведена!"))) return;
 
-    const QString statement =
-        add ? QStringLiteral("insert into accounts_dep.SMENA(w_id, i_id, o_id, cena, kol_vo, brak, data, smena, color, "
-                             "time, vvod,ok, prize, id_doc, id_doc_item, f_gds_qty_use, id_gds_use, id_cons_use) "
-                             "values(%1, %2, %3, %4,%5, %6, to_date('%7', 'DD.MM.YYYY HH24:MI:SS'), %8, %9, %10, "
-                             "'%11', 'no', 0, 0, 0, 0, 0, 0)")
-                  .arg(W, I, O, P, Q, B, date, S, C, H, today)
-            : QStringLiteral("update accounts_dep.SMENA set w_id=%1, i_id=%2, o_id=%3, cena=%4, kol_vo=%5, brak=%6, "
-                             "data=to_date('%7', 'DD.MM.YYYY'), smena=%8, color=%9, time=%10, vvod='%11', prize=0, "
-                             "id_doc=0, id_doc_item=0, f_gds_qty_use=0, id_gds_use=0, id_cons_use=0 where id=%12")
-                  .arg(W, I, O, P, Q, B, date, S, C, H, today, id);
-    bool gone = false;
-    {
-        Transaction unit(DataModule6->ADO_DB);
-        int oldWorker = 0, oldShift = 0;
-        QDate oldDay;
-        gone = !add && !readRecordKey(id, oldWorker, oldDay, oldShift);
-        if (!gone) {
-            SmenaIU->setSql(statement);
-            SmenaIU->execute();
-            if (add)
-                RecountDayHours(FWorkerId, day, shift, RecountMode::Save);
-            else
-                RecountChangedRecord(oldWorker, oldDay, oldShift, FWorkerId, day, shift);
-            unit.commit();
-        }
-    }
-    if (gone) {
-        // Deleted at another workstation since the journal was read: nothing to change any more.
-        // The journal then stands on another record, so the editor closes rather than write onto it.
+    if (!WriteRecord(saveStatement(r), add, r.id, shift)) {
+        // Deleted at another workstation since the journal was read. The journal then stands on
+        // another record, so the editor closes rather than write onto it.
         refuse(QStringLiteral("Позиция не найдена: она удалена на другом рабочем месте."));
         journal->refresh();
         reject();
         return;
     }
-
     const int row = journal->recNo();
     journal->refresh();
     reflist::returnToRow(journal, row);
     for (Query* q : {DataModule6->H_Tabel_1, DataModule6->H_Tabel_2, DataModule6->H_Tabel_3}) q->close();
     for (QLineEdit* e : {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9}) e->clear();
     accept();
+}
+
+// Runs the statement and recounts the hours of the record's day (for a changed record also the day
+// it left) in one transaction, so that a refusal leaves records and hours as they were. False when
+// the record to change is gone.
+bool TForm11::WriteRecord(const QString& statement, bool add, const QString& id, int shift)
+{
+    Transaction unit(DataModule6->ADO_DB);
+    int oldWorker = 0, oldShift = 0;
+    QDate oldDay;
+    if (!add && !readRecordKey(id, oldWorker, oldDay, oldShift)) return false;
+    SmenaIU->setSql(statement);
+    SmenaIU->execute();
+    if (add)
+        RecountDayHours(FWorkerId, DTimeP->date(), shift, RecountMode::Save);
+    else
+        RecountChangedRecord(oldWorker, oldDay, oldShift, FWorkerId, DTimeP->date(), shift);
+    unit.commit();
+    return true;
 }

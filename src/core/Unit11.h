@@ -65,6 +65,7 @@ protected:
 private:
     bool FieldsComplete() const;
     bool ReadNumbers(QList<long long>& values) const;
+    bool WriteRecord(const QString& statement, bool add, const QString& id, int shift);
     void ShowColourBox(bool painting);
 };
 
