@@ -12,6 +12,7 @@
 #include "reference/Unit26.h"
 #include "reference/Unit29.h"
 #include "reference/Unit3.h"
+#include "reference/Unit4.h"
 #include "reference/Unit5.h"
 #include "reference/Unit7.h"
 #include "reference/Unit8.h"
@@ -40,6 +41,7 @@ bool CreateApplicationWindows(const QStringList& arguments)
     // at its place when it is built.
     create(Form2);
     create(Form3);
+    create(Form4);
     create(Form5);
     create(Form7);
     create(Form8);
@@ -79,6 +81,8 @@ void DestroyApplicationWindows()
     Form7 = nullptr;
     delete Form5;
     Form5 = nullptr;
+    delete Form4;
+    Form4 = nullptr;
     delete Form3;
     Form3 = nullptr;
     delete Form2;

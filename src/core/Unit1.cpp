@@ -90,11 +90,6 @@ GridColumn gridColumn(const char* field, const char* title, int width = kDefault
     return c;
 }
 
-QString productKindText(int naimen)
-{
-    return naimen == 0 ? QStringLiteral("Готовая продукция") : QStringLiteral("Заготовки");
-}
-
 // Puts the editor's mode back however the action that set it ends.
 class TagReset {
 public:
@@ -397,10 +392,7 @@ void TForm1::CBox1Click() { markControl(CBox1, CBox1->isChecked(), kDayOffColor)
 void TForm1::Button1Click()
 {
     FCurQuery = DataModule6->SmenaQuery(FShift);
-    Form11->DTimeP->setDate(DateT->date());
-    for (QLineEdit* e : {Form11->Edit1, Form11->Edit2, Form11->Edit3, Form11->Edit5}) e->clear();
-    Form11->Edit4->setText(QStringLiteral("0"));
-    Form11->Edit6->setText(QStringLiteral("0"));
+    Form11->PrepareAdd(DateT->date());
     Form11->setCaption(QStringLiteral("Заведение новой позиции (11)"));
     Form11->Tag = 1;
     Form11->ShowModal();
@@ -429,8 +421,8 @@ void TForm1::Button2Click()
     Form11->DTimeP->setDate(field("data").asDate());
     Form11->Edit1->setText(field("fio").asString().trimmed());
     const QString kind = field("vid").asString().trimmed();
-    Form11->Edit2->setText(field("marka").asString().trimmed() + QStringLiteral("; ") + kind + QStringLiteral("; ")
-                           + productKindText(field("naimen").asInteger()));
+    Form11->Edit2->setText(TForm11::OperationText(field("marka").asString(), kind, field("naimen").asInteger()));
+    Form11->Edit8->clear(); // the base price is known again once an operation is chosen
     Form11->Edit1->setCursorPosition(0); // long texts show their beginning
     Form11->Edit2->setCursorPosition(0);
     Form11->Edit3->setText(field("kol_vo").asString().trimmed());
@@ -447,7 +439,7 @@ void TForm1::Button2Click()
     oper->setFiltered(false);
     oper->close();
 
-    const bool painting = kind.toUpper().contains(QStringLiteral("КРАСКА"));
+    const bool painting = TForm11::IsPainting(kind);
     Form11->Edit5->setEnabled(painting);
     Form11->Label6->setEnabled(painting);
     Form11->Edit5->setText(painting ? sqltext::integer(field("color").asInteger()) : QString());

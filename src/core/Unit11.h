@@ -3,6 +3,8 @@
 
 #include "platform/ui/Form.h"
 
+#include <QDate>
+
 class Command;
 class DatePicker;
 class QGroupBox;
@@ -41,6 +43,30 @@ public:
     Command* SmenaIU;
 
     ~TForm11() override;
+
+    // The journal's "Добавить": an empty record of that date (defects and hours "0"), with no worker,
+    // operation or price chosen yet, and the colour box closed until a painting operation is chosen.
+    void PrepareAdd(const QDate& date);
+
+    void Button1Click(); // "Запись": check, write, refresh the journal, recount the hours grid
+    void Button3Click(); // the worker picker
+    void Button4Click(); // the operation picker
+    // The price of this record, the operation's base price and the amount, from the boxes.
+    void Amounts();
+
+    // The text of the operation box: "{mark}; {kind}; {product kind}".
+    static QString OperationText(const QString& mark, const QString& kind, int naimen);
+    // A painting operation: its text, in upper case, contains "КРАСКА".
+    static bool IsPainting(const QString& text);
+
+protected:
+    void FormActivate() override;
+
+private:
+    bool FieldsComplete() const;
+    bool ReadNumbers(QList<long long>& values) const;
+    bool WriteRecord(const QString& statement, bool add, const QString& id, int shift);
+    void ShowColourBox(bool painting);
 };
 
 extern TForm11* Form11;

@@ -8,6 +8,7 @@
 #include "reports/Unit18.h"
 #include "reference/Unit26.h"
 #include "reference/Unit3.h"
+#include "reference/Unit4.h"
 #include "reference/Unit5.h"
 #include "reference/Unit8.h"
 
@@ -18,7 +19,7 @@ void TForm1::N1Click() { Form5->ShowAsList(); }
 void TForm1::N3Click() { Form3->ShowAsList(); }
 
 // "Справочники" / "Цены": the prices list.
-void TForm1::N4Click() {}
+void TForm1::N4Click() { Form4->ShowAsList(); }
 
 // "Справочники" / "Операции": the operation kind list.
 void TForm1::N6Click() { Form8->ShowAsList(); }

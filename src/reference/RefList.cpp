@@ -27,6 +27,11 @@ QString currentText(Dataset* ds, const QString& field)
     return ds->fieldByName(field).asString().trimmed();
 }
 
+QString productKindText(int naimen)
+{
+    return naimen == 0 ? QStringLiteral("Готовая продукция") : QStringLiteral("Заготовки");
+}
+
 void returnToRow(Dataset* ds, int recNo)
 {
     if (!ds->active() || ds->isEmpty() || recNo < 1) return;
@@ -59,17 +64,21 @@ bool reachesWindow(const QKeyEvent* e)
 
 } // namespace
 
-void bindSearchBox(QLineEdit* box, Dataset* ds, const QString& field, SearchKeys keys)
+void applySearch(QLineEdit* box, Dataset* ds, const QString& field, SearchMatch match)
 {
-    ui::on(box, &QLineEdit::textChanged, box, [box, ds, field] {
-        const QString text = box->text();
-        if (text.isEmpty()) {
-            ds->setFiltered(false);
-            return;
-        }
-        ds->setFilter(filtertext::beginsWith(field, text));
-        ds->setFiltered(true);
-    });
+    const QString text = box->text();
+    const bool showAll = match == SearchMatch::Contains ? text.trimmed().isEmpty() : text.isEmpty();
+    if (showAll) {
+        ds->setFiltered(false);
+        return;
+    }
+    ds->setFilter(match == SearchMatch::Contains ? filtertext::contains(field, text) : filtertext::beginsWith(field, text));
+    ds->setFiltered(true);
+}
+
+void bindSearchBox(QLineEdit* box, Dataset* ds, const QString& field, SearchKeys keys, SearchMatch match)
+{
+    ui::on(box, &QLineEdit::textChanged, box, [box, ds, field, match] { applySearch(box, ds, field, match); });
     ui::onKeyDown(box, [ds, keys](QKeyEvent* e) {
         if (e->key() == Qt::Key_Up || e->key() == Qt::Key_Down) {
             if (ds->active()) {

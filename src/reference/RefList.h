@@ -27,6 +27,10 @@ QString currentText(Dataset* ds, const QString& field);
 // Nothing happens on an empty list or for a number below 1.
 void returnToRow(Dataset* ds, int recNo);
 
+// The text a product kind is shown by wherever an operation is shown: 0 finished goods, any other
+// value blanks.
+QString productKindText(int naimen);
+
 // How a search box treats keys besides typing: Up and Down always move the current row.
 enum class SearchKeys {
     ArrowsOnly, // every other key acts on the box as usual
@@ -34,9 +38,20 @@ enum class SearchKeys {
                 // text; Enter, Escape and Tab still reach the window
 };
 
-// On every change of the box's text the dataset shows only the rows whose field begins with it
-// (letters in any case, the text matched literally); an empty box switches the filter off.
-void bindSearchBox(QLineEdit* box, Dataset* ds, const QString& field, SearchKeys keys);
+// How a search box matches the typed text against its field (letters in any case, the text matched
+// literally: quotes, % and _ are no wildcards).
+enum class SearchMatch {
+    BeginsWith, // the field begins with the text; an empty box shows every row
+    Contains    // the field contains the text anywhere; a box of blanks only shows every row
+};
+
+// On every change of the box's text the dataset shows only the rows whose field matches it; an
+// empty box switches the filter off.
+void bindSearchBox(QLineEdit* box, Dataset* ds, const QString& field, SearchKeys keys,
+                   SearchMatch match = SearchMatch::BeginsWith);
+// Sets the dataset's filter from the box's text as the search does (after the dataset was read
+// again, or its filter was used for something else).
+void applySearch(QLineEdit* box, Dataset* ds, const QString& field, SearchMatch match);
 
 // The buttons of a list window: add, change or choose, delete.
 struct ListButtons {

@@ -4,11 +4,15 @@
 #include "RefList.h"
 #include "Unit3.h"
 #include "Unit8.h"
+#include "db/Unit6.h"
+#include "platform/data/SqlText.h"
 #include "platform/ui/Guard.h"
+#include "platform/ui/Seams.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -45,15 +49,56 @@ TForm10::TForm10(QWidget* parent) : Form(parent)
     grid->addWidget(Button4, 1, 2);
     grid->addWidget(new QLabel(QStringLiteral("Вид"), GroupBox1), 2, 0);
     grid->addWidget(ComboBox1, 2, 1);
+    Button1 = reflist::makeButton(this, "Button1", QStringLiteral("Записать"));
+    Button1->setDefault(true);
+    Button2 = reflist::makeButton(this, "Button2", QStringLiteral("Отмена"));
+    auto* buttons = new QHBoxLayout();
+    buttons->addStretch();
+    buttons->addWidget(Button1);
+    buttons->addWidget(Button2);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(GroupBox1);
+    layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    ui::on(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     ui::on(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
     ui::on(Button4, &QPushButton::clicked, this, [this] { Button4Click(); });
+    connect(Button2, &QPushButton::clicked, this, &QDialog::reject); // Escape does the same
 }
 
 void TForm10::FormActivate() { Button3->setFocus(); }
+
+// "Записать": item and kind are required, and one kind, product kind and item make one operation
+// only. The operation's price is not written here: its norm rows hold it.
+void TForm10::Button1Click()
+{
+    if (Edit1->text().trimmed().isEmpty() || Edit2->text().trimmed().isEmpty()) {
+        ui::messageBox(QStringLiteral("Все поля должны быть заполнены!"), QStringLiteral("Ошибка"), 16);
+        return;
+    }
+    Query* oper = DataModule6->Oper;
+    const QString kind = sqltext::integer(kind_id);
+    const QString naimen = sqltext::integer(ComboBox1->currentIndex());
+    const QString item = sqltext::integer(item_id);
+    const bool add = Tag == 1;
+    const QString id = sqltext::integer(reflist::currentInt(oper, QStringLiteral("id")));
+    const QString count =
+        add ? QStringLiteral("select count(ID) as cnt from accounts_dep.OPER where vid=%1 and naimen=%2 and i_id=%3")
+                  .arg(kind, naimen, item)
+            : QStringLiteral("select count(*) as cnt from accounts_dep.OPER where vid=%1 and naimen=%2 and i_id=%3 and id<>%4")
+                  .arg(kind, naimen, item, id);
+    if (DataModule6->CheckDuplicate(count, QStringLiteral("Операция с такими параметрами уже заведена!"))) return;
+
+    Command* write = add ? DataModule6->Oper_ins : DataModule6->Oper_ed;
+    write->setSql(add ? QStringLiteral("insert into accounts_dep.oper(vid, naimen, i_id, cena_new)values (%1, %2, %3, 0)")
+                            .arg(kind, naimen, item)
+                      : QStringLiteral("update accounts_dep.oper set vid=%1, naimen=%2,  i_id=%3 where id=%4")
+                            .arg(kind, naimen, item, id));
+    write->execute();
+    oper->refresh();
+    accept();
+}
 
 // "..." beside the item: the items list as picker fills Edit1 and item_id.
 void TForm10::Button3Click() { Form3->ShowAsPicker(); }

@@ -23,7 +23,10 @@ public:
     QLineEdit* Edit2;     // "Операция"
     QPushButton* Button4; // operation kind picker
     QComboBox* ComboBox1; // "Вид": index 0 finished goods, 1 blanks
+    QPushButton* Button1; // "Записать"
+    QPushButton* Button2; // "Отмена"
 
+    void Button1Click();
     void Button3Click();
     void Button4Click();
 

@@ -9,7 +9,9 @@
 #include "platform/ui/Guard.h"
 #include "platform/ui/Widgets.h"
 
+#include <QFocusEvent>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 
@@ -185,6 +187,39 @@ private slots:
         QCOMPARE(edit.text(), QString("234"));
         edit.insert("9x"); // pasted text that is not all digits is refused
         QCOMPARE(edit.text(), QString("234"));
+    }
+
+    // A click is a left press and release over the widget; leaving is the focus going to another
+    // control, not the window losing the focus; Tab leaves a date picker at once.
+    void clickExitAndTabHooks()
+    {
+        UiScript script;
+        QWidget window;
+        auto* box = new QLineEdit(&window);
+        auto* date = new DatePicker(&window);
+        auto* other = new QLineEdit(&window);
+        int clicks = 0, exits = 0;
+        ui::onClick(box, [&] { ++clicks; });
+        ui::onExit(box, [&] { ++exits; });
+        ui::onExit(date, [] { throw DbError("ошибка при уходе"); });
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::mouseClick(box, Qt::LeftButton);
+        QTest::mouseClick(box, Qt::RightButton);
+        QTest::mousePress(box, Qt::LeftButton);
+        QTest::mouseRelease(box, Qt::LeftButton, {}, QPoint(-5, -5)); // released outside
+        QCOMPARE(clicks, 1);
+        box->setFocus();
+        QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+        QApplication::sendEvent(box, &away);
+        QCOMPARE(exits, 0);
+        QTest::keyClick(box, Qt::Key_Tab);
+        QCOMPARE(exits, 1);
+        QCOMPARE(QApplication::focusWidget(), date);
+        QTest::keyClick(date, Qt::Key_Tab); // not to the month: to the next control
+        QCOMPARE(QApplication::focusWidget(), other);
+        QCOMPARE(script.messageTexts(), QStringList{"ошибка при уходе"}); // through the guard
     }
 };
 

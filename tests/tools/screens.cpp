@@ -18,6 +18,7 @@
 #include "reference/Unit26.h"
 #include "reference/Unit29.h"
 #include "reference/Unit3.h"
+#include "reference/Unit4.h"
 #include "reference/Unit5.h"
 #include "reference/Unit7.h"
 #include "reference/Unit8.h"
@@ -138,6 +139,25 @@ void grabReferenceScenes(UiScript& script)
     });
     Form10->ShowModal();
 
+    // Prices: the list, and the operation editor of one of its operations in change mode.
+    script.onModal("Form4", [&](Form* f) {
+        save(f, "prices-list");
+        // The third operation that is not one of the hourly works (those are never changed).
+        Query* oper = DataModule6->Oper;
+        int ordinary = 0;
+        for (oper->first(); !oper->eof(); oper->next()) {
+            const int id = oper->fieldByName("id").asInteger();
+            if (id != 7777 && id != 7778 && ++ordinary == 3) break;
+        }
+        script.onModal("Form10", [](Form* e) {
+            save(e, "operation-editor-change");
+            e->reject();
+        });
+        Form4->Button2->click();
+        f->reject();
+    });
+    Form1->N4Click();
+
     // Operation kinds: the list and the editor.
     script.onModal("Form8", [&](Form* f) {
         save(f, "kinds-list");
@@ -223,6 +243,30 @@ int main(int argc, char** argv)
         save(Form1, QStringLiteral("journal-saturday"));
         Form1->Button8->click();
         grabEditor(script, Form1->Button1, QStringLiteral("editor-add"));
+        // A new record with a worker and a painting operation chosen in the pickers.
+        script.onModal(QStringLiteral("Form11"), [&script](Form* editor) {
+            script.onModal(QStringLiteral("Form5"), [](Form* picker) {
+                DataModule6->Workers->setRecNo(3);
+                Form5->Button2->click();
+                (void)picker;
+            });
+            Form11->Button3->click();
+            script.onModal(QStringLiteral("Form4"), [](Form* picker) {
+                ui::typeText(Form4->Edit1, QStringLiteral("ВС"));
+                save(picker, QStringLiteral("prices-picker"));
+                Query* oper = DataModule6->Oper;
+                for (oper->first(); !oper->eof(); oper->next()) {
+                    if (oper->fieldByName(QStringLiteral("vid")).asString().toUpper().contains(QStringLiteral("КРАСКА"))) break;
+                }
+                Form4->Button2->click();
+            });
+            Form11->Button4->click();
+            Form11->Edit3->setText(QStringLiteral("12"));
+            Form11->Amounts();
+            save(editor, QStringLiteral("editor-chosen"));
+            editor->reject();
+        });
+        Form1->Button1->click();
         choosePaintingRecord();
         grabEditor(script, Form1->Button2, QStringLiteral("editor-change"));
         Form1->DBGrid2->dataset()->first();

@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QFocusEvent>
+#include <QMouseEvent>
 #include <QRegularExpressionValidator>
 
 namespace ui {
@@ -29,11 +31,63 @@ private:
     std::function<bool(QKeyEvent*)> hook_;
 };
 
+class ClickHook : public QObject {
+public:
+    ClickHook(QWidget* parent, std::function<void()> handler) : QObject(parent), handler_(std::move(handler)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress) {
+            pressed_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            const auto* e = static_cast<QMouseEvent*>(event);
+            const bool inside = static_cast<QWidget*>(watched)->rect().contains(e->position().toPoint());
+            const bool click = pressed_ && e->button() == Qt::LeftButton && inside;
+            pressed_ = false;
+            if (click) guarded(handler_);
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> handler_;
+    bool pressed_ = false;
+};
+
+class ExitHook : public QObject {
+public:
+    ExitHook(QWidget* parent, std::function<void()> handler) : QObject(parent), handler_(std::move(handler)) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusOut) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) guarded(handler_);
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> handler_;
+};
+
 } // namespace
 
 void onKeyDown(QWidget* widget, std::function<bool(QKeyEvent*)> hook)
 {
     widget->installEventFilter(new KeyHook(widget, std::move(hook)));
+}
+
+void onClick(QWidget* widget, std::function<void()> handler)
+{
+    widget->installEventFilter(new ClickHook(widget, std::move(handler)));
+}
+
+void onExit(QWidget* widget, std::function<void()> handler)
+{
+    widget->installEventFilter(new ExitHook(widget, std::move(handler)));
 }
 
 void digitsOnly(QLineEdit* edit)
@@ -146,6 +200,8 @@ bool DatePicker::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::Hide && watched == calendarWidget()) emit closeUp();
     return QDateEdit::eventFilter(watched, event);
 }
+
+bool DatePicker::focusNextPrevChild(bool next) { return QAbstractSpinBox::focusNextPrevChild(next); }
 
 void DatePicker::keyPressEvent(QKeyEvent* event)
 {

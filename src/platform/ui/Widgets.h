@@ -16,6 +16,14 @@ namespace ui {
 // true consumes the key. Runs through the guard.
 void onKeyDown(QWidget* widget, std::function<bool(QKeyEvent*)> hook);
 
+// Calls the handler when the widget is clicked: the left button pressed and released over it (a
+// read-only box that opens a picker). Runs through the guard.
+void onClick(QWidget* widget, std::function<void()> handler);
+
+// Calls the handler when the focus leaves the widget for another control of its window (not when
+// the window itself loses the focus to another window or a pop-up). Runs through the guard.
+void onExit(QWidget* widget, std::function<void()> handler);
+
 // Accepts only the digits 0 to 9 and Backspace as typed characters (navigation and Delete keep
 // working); pasted text is held to digits too.
 void digitsOnly(QLineEdit* edit);
@@ -69,4 +77,7 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Tab and Shift+Tab leave the picker for the next control of the window, as they leave any other
+    // control; day, month and year are reached with Left and Right, and changed with Up and Down.
+    bool focusNextPrevChild(bool next) override;
 };
