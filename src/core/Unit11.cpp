@@ -168,19 +168,10 @@ TForm11::TForm11(QWidget* parent) : Form(parent)
 
     Button1 = new QPushButton(QStringLiteral("Запись"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setDefault(true);
     Button2 = new QPushButton(QStringLiteral("Отмена"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
-    connect(Button2, &QPushButton::clicked, this, &QDialog::reject); // Escape does the same
 
-    auto* buttons = new QHBoxLayout();
-    buttons->addStretch();
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(GroupBox1);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    ui::layoutEditor(this, GroupBox1, Button1, Button2);
 
     setTabOrder(Button3, Button4);
     setTabOrder(Button4, Edit3);

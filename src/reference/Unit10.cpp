@@ -7,6 +7,7 @@
 #include "db/Unit6.h"
 #include "platform/data/SqlText.h"
 #include "platform/ui/Guard.h"
+#include "platform/ui/Widgets.h"
 #include "platform/ui/Seams.h"
 
 #include <QComboBox>
@@ -50,21 +51,12 @@ TForm10::TForm10(QWidget* parent) : Form(parent)
     grid->addWidget(new QLabel(QStringLiteral("Вид"), GroupBox1), 2, 0);
     grid->addWidget(ComboBox1, 2, 1);
     Button1 = reflist::makeButton(this, "Button1", QStringLiteral("Записать"));
-    Button1->setDefault(true);
     Button2 = reflist::makeButton(this, "Button2", QStringLiteral("Отмена"));
-    auto* buttons = new QHBoxLayout();
-    buttons->addStretch();
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(GroupBox1);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    ui::layoutEditor(this, GroupBox1, Button1, Button2);
 
     ui::on(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     ui::on(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
     ui::on(Button4, &QPushButton::clicked, this, [this] { Button4Click(); });
-    connect(Button2, &QPushButton::clicked, this, &QDialog::reject); // Escape does the same
 }
 
 void TForm10::FormActivate() { Button3->setFocus(); }

@@ -65,21 +65,12 @@ TForm2::TForm2(QWidget* parent) : Form(parent)
     fields->addRow(QStringLiteral("Роль"), LCB_roles);
 
     Button1 = reflist::makeButton(this, "Button1", QStringLiteral("Записать"));
-    Button1->setDefault(true);
     Button2 = reflist::makeButton(this, "Button2", QStringLiteral("Отмена"));
-    auto* buttons = new QHBoxLayout();
-    buttons->addStretch();
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(GroupBox1);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    ui::layoutEditor(this, GroupBox1, Button1, Button2);
 
     cmd_person = new Command(DataModule6->ADO_DB);
 
     ui::on(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 TForm2::~TForm2() { delete cmd_person; }

@@ -6,6 +6,7 @@
 #include "db/Unit6.h"
 #include "platform/data/SqlText.h"
 #include "platform/ui/Guard.h"
+#include "platform/ui/Widgets.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -35,19 +36,10 @@ TForm29::TForm29(QWidget* parent) : Form(parent)
     fields->addRow(QString(), CheckBox1);
 
     Button1 = reflist::makeButton(this, "Button1", QStringLiteral("Записать"));
-    Button1->setDefault(true);
     Button6 = reflist::makeButton(this, "Button6", QStringLiteral("Выход"));
-    auto* buttons = new QHBoxLayout();
-    buttons->addStretch();
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button6);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(GroupBox1);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    ui::layoutEditor(this, GroupBox1, Button1, Button6);
 
     ui::on(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-    connect(Button6, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 // The caption is where the user starts typing, though Tab passes it by.

@@ -69,19 +69,10 @@ TForm7::TForm7(QWidget* parent) : Form(parent)
     fields->addRow(QString(), cb_item);
 
     Button1 = reflist::makeButton(this, "Button1", QStringLiteral("Записать"));
-    Button1->setDefault(true);
     Button2 = reflist::makeButton(this, "Button2", QStringLiteral("Отмена"));
-    auto* buttons = new QHBoxLayout();
-    buttons->addStretch();
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(GroupBox1);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    ui::layoutEditor(this, GroupBox1, Button1, Button2);
 
     ui::on(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TForm7::FormActivate() { Edit1->setFocus(); }

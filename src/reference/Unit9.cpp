@@ -5,6 +5,7 @@
 #include "db/Unit6.h"
 #include "platform/data/SqlText.h"
 #include "platform/ui/Guard.h"
+#include "platform/ui/Widgets.h"
 #include "platform/ui/Seams.h"
 
 #include <QFormLayout>
@@ -28,19 +29,10 @@ TForm9::TForm9(QWidget* parent) : Form(parent)
     fields->addRow(QStringLiteral("Операция"), Edit1);
 
     Button1 = reflist::makeButton(this, "Button1", QStringLiteral("Записать"));
-    Button1->setDefault(true);
     Button2 = reflist::makeButton(this, "Button2", QStringLiteral("Отмена"));
-    auto* buttons = new QHBoxLayout();
-    buttons->addStretch();
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(GroupBox1);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    ui::layoutEditor(this, GroupBox1, Button1, Button2);
 
     ui::on(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TForm9::FormActivate() { Edit1->setFocus(); }

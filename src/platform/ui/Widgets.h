@@ -8,6 +8,9 @@
 #include <QLineEdit>
 #include <functional>
 
+class QDialog;
+class QPushButton;
+
 class Dataset;
 
 namespace ui {
@@ -30,6 +33,11 @@ void digitsOnly(QLineEdit* edit);
 
 // Sends one character to a widget as a typed key (Cyrillic included), as a user would type it.
 void typeText(QWidget* widget, const QString& text);
+
+// Lays out an editor dialog: its fields above, the save and cancel buttons at the bottom right.
+// The save button is the default button (Enter); the cancel button closes the dialog without
+// saving, as Escape does. The dialog keeps the size of its contents.
+void layoutEditor(QDialog* dialog, QWidget* fields, QPushButton* save, QPushButton* cancel);
 
 // Shows the hourglass while it lives.
 class BusyCursor {
