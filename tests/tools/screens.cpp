@@ -3,6 +3,7 @@
 // It starts the program's windows against that database without a display (offscreen), with the
 // scripted user of the tests, and writes one PNG per scene.
 #include "TestMain.h"
+#include "TestBuildStamp.h"
 #include "UiScript.h"
 #include "core/Startup.h"
 #include "core/Unit1.h"
@@ -207,6 +208,24 @@ void grabReferenceScenes(UiScript& script)
     Form24->ShowModal();
 }
 
+// Runs as the build the database has recorded, so that grabbing never stops on the version check
+// nor makes the installed program look outdated.
+void takeRecordedBuildStamp(const QStringList& arguments)
+{
+    Connection c;
+    c.setConnectionString(TDataModule6::ConnectionStringFor(arguments));
+    c.open();
+    const ResultSet rs = c.exec(QStringLiteral("select d, t from accounts_dep.ver order by id limit 1"));
+    if (rs.rows.isEmpty() || rs.rows[0][0].toInt() < 19000101) return;
+    static const char* const months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    const int d = rs.rows[0][0].toInt(), t = rs.rows[0][1].toInt();
+    const QByteArray date = QStringLiteral("%1 %2 %3").arg(QString::fromLatin1(months[(d / 100 % 100 + 11) % 12]))
+                                .arg(d % 100, 2).arg(d / 10000).toLatin1();
+    const QByteArray time = QStringLiteral("%1:%2:%3").arg(t / 3600, 2, 10, QLatin1Char('0'))
+                                .arg(t / 60 % 60, 2, 10, QLatin1Char('0')).arg(t % 60, 2, 10, QLatin1Char('0')).toLatin1();
+    setTestBuildStamp(date.constData(), time.constData());
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -222,6 +241,7 @@ int main(int argc, char** argv)
     g_out = QString::fromLocal8Bit(argv[3]);
     QDir().mkpath(g_out);
     g_arguments = {QStringLiteral("varnek-erp"), QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2])};
+    takeRecordedBuildStamp(g_arguments);
     {
         UiScript script;
         if (!CreateApplicationWindows(g_arguments)) {
