@@ -5,6 +5,7 @@
 #include "AppFixture.h"
 #include "RefTest.h"
 #include "TestMain.h"
+#include "XlsxReadBack.h"
 #include "core/Unit1.h"
 #include "core/Unit11.h"
 #include "core/Unit23.h"
@@ -90,23 +91,6 @@ QString operRow(FreshDatabase& db, int id)
     if (rs.rows.isEmpty()) return "none";
     const auto& r = rs.rows[0];
     return QString("%1 %2 %3 %4").arg(r[0].toString(), r[1].toString(), r[2].toString(), r[3].toString());
-}
-
-// Reads the first sheet back with the system's python and openpyxl: rows of [value, type].
-QJsonArray readWorkbook(const QString& path)
-{
-    const char* script = R"py(
-import json, sys, openpyxl
-ws = openpyxl.load_workbook(sys.argv[1]).worksheets[0]
-print(json.dumps([[[c.value, c.data_type, bool(c.font.b), c.number_format] for c in row] for row in ws.iter_rows()], ensure_ascii=False))
-)py";
-    QProcess p;
-    p.start("/usr/bin/python3", {"-c", script, path});
-    if (!p.waitForFinished(30000) || p.exitCode() != 0) {
-        qWarning() << p.readAllStandardError();
-        return {};
-    }
-    return QJsonDocument::fromJson(p.readAllStandardOutput()).array();
 }
 
 } // namespace
@@ -420,7 +404,7 @@ private slots:
         QVERIFY(app.script.messages.isEmpty());
         QCOMPARE(app.script.openedFiles.size(), 1);
         QVERIFY(app.script.openedFiles[0].startsWith(exportDir_.path()));
-        const QJsonArray sheet = readWorkbook(app.script.openedFiles[0]);
+        const QJsonArray sheet = readXlsxBack(app.script.openedFiles[0]).value("rows").toArray();
         QStringList texts;
         for (const QJsonValue& row : sheet) {
             QStringList cells;
