@@ -49,8 +49,12 @@ TDataModule6::TDataModule6(QObject* parent) : QObject(parent), ADO_DB(new Connec
         q->setFilter(QStringLiteral("i_id<>7777")); // kept as designed, never switched on
     }
     H_Tabel_1 = query(sharedsql::H_Tabel_1);
-    H_Tabel_2 = query(sharedsql::H_Tabel_2);
-    H_Tabel_3 = query(sharedsql::H_Tabel_3);
+    // The other two shifts' statements differ from the first shift's in the shift number only.
+    const QString hTabel = QString::fromUtf8(sharedsql::H_Tabel_1);
+    H_Tabel_2 = query(nullptr);
+    H_Tabel_2->setSql(QString(hTabel).replace(QStringLiteral("h_tabel.smena=1"), QStringLiteral("h_tabel.smena=2")));
+    H_Tabel_3 = query(nullptr);
+    H_Tabel_3->setSql(QString(hTabel).replace(QStringLiteral("h_tabel.smena=1"), QStringLiteral("h_tabel.smena=3")));
 
     Oper_del = command(sharedsql::Oper_del);
     Oper_ins = command(sharedsql::Oper_ins);

@@ -285,6 +285,9 @@ private slots:
         }
         QCOMPARE(dm->Smena1->paramByName("ok").value.toString(), QString("ok"));
         QCOMPARE(dm->Smena2->paramByName("ok").value.toString(), QString("ta"));
+        QVERIFY(dm->H_Tabel_2->sql().contains("h_tabel.smena=2 and month=:mnth"));
+        QVERIFY(dm->H_Tabel_3->sql().contains("h_tabel.smena=3 and month=:mnth"));
+        QVERIFY(!dm->H_Tabel_3->sql().contains("h_tabel.smena=1"));
         for (Query* q : {dm->H_Tabel_1, dm->H_Tabel_2, dm->H_Tabel_3}) {
             q->paramByName("mnth").setValue(5);
             q->paramByName("yea").setValue(2024);
